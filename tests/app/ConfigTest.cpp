@@ -1,0 +1,3 @@
+#include "app/Config.h"
+#include <gtest/gtest.h>
+TEST(Config, Placeholder) { SUCCEED(); }
