@@ -1,5 +1,7 @@
 #include "platform/Dialog.h"
 
+#include "platform/DialogModel.h"
+
 #include <FL/Enumerations.H>
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -31,13 +33,6 @@ std::string escapedLabel(std::string_view text) {
             label.push_back('@');
     }
     return label;
-}
-
-bool lessIgnoringCase(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 bool isEnter(int key) {
@@ -173,9 +168,9 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate)
     window->set_modal();
     window->callback([](Fl_Widget*, void* self) { static_cast<Dialog*>(self)->onClose(); }, this);
 
-    int radioGroup = 0;
-    bool previousWasRadio = false;
-    for (const DialogControl& control : template_.controls) {
+    std::vector<int> groups = radioGroups(template_);
+    for (std::size_t i = 0; i < template_.controls.size(); ++i) {
+        const DialogControl& control = template_.controls[i];
         auto entry = std::make_unique<Entry>();
         entry->owner = this;
         entry->control = control;
@@ -191,9 +186,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate)
             auto* radio = new Fl_Round_Button(x, y, w, h);
             radio->type(FL_TOGGLE_BUTTON);
             radio->down_box(FL_ROUND_DOWN_BOX);
-            if (!previousWasRadio || control.has(ControlStyle::Group))
-                ++radioGroup;
-            entry->radioGroup = radioGroup;
+            entry->radioGroup = groups[i];
             widget = radio;
             break;
         }
@@ -231,7 +224,6 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate)
             widget = new DialogGroupBox(x, y, w, h);
             break;
         }
-        previousWasRadio = control.kind == ControlKind::Radio;
         widget->copy_label(escapedLabel(control.text).c_str());
         widget->labelfont(FL_HELVETICA);
         widget->labelsize(units_.fontPixels);
@@ -402,12 +394,9 @@ int Dialog::addString(int controlId, std::string_view text) {
         return -1;
     int lines = list->size();
     int index = lines;
-    if (entry->control.has(ControlStyle::Sort)) {
-        // First line that sorts after the new text: equal lines stay before it.
-        index = 0;
-        while (index < lines && !lessIgnoringCase(text, list->text(index + 1)))
-            ++index;
-    }
+    if (entry->control.has(ControlStyle::Sort))
+        index = sortedInsertIndex(
+            lines, [&](int i) { return std::string_view(list->text(i + 1)); }, text);
     list->insert(index + 1, std::string(text).c_str());
     return index;
 }

@@ -21,6 +21,7 @@
 // Needs a display: the constructor opens the X connection and ends the process
 // with FLTK's "Can't open display" message when there is none.
 
+#include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
 #include <functional>
@@ -47,7 +48,7 @@ struct DialogBaseUnits {
 // screen the whole dialog grows with it rather than shrinking its text.
 DialogBaseUnits measureBaseUnits(int points, std::string_view face);
 
-class Dialog {
+class Dialog : public DialogControls {
   public:
     using CommandHandler = std::function<void(int controlId)>;
 
@@ -63,31 +64,21 @@ class Dialog {
     // Shows the dialog centred on the screen and runs the event loop until end()
     // is called; returns the result given to end().
     int runModal();
-    void end(int result);
+    void end(int result) override;
     bool isOpen() const;
 
-    // Edit fields: the typed text. Buttons, radio buttons, static texts and group
-    // boxes: their label. List boxes: "". An unknown id reads "" and writes nothing.
-    std::string text(int controlId) const;
-    void setText(int controlId, std::string_view text);
-    // Edit fields: the most characters the user can type.
-    void setTextLimit(int controlId, int characters);
-
-    // Radio buttons: the check mark (setChecked does not touch the others).
-    bool checked(int controlId) const;
-    void setChecked(int controlId, bool checked);
-
-    // List boxes, lines counted from 0. addString inserts in case-insensitive
-    // alphabetical order after equal lines for a `sort` list box, at the end
-    // otherwise, and returns the line's index. selection() is -1 when no line
-    // is selected; select(-1) clears the selection. Removing a line clears the
-    // selection. Out-of-range indexes read "" / do nothing.
-    int addString(int controlId, std::string_view text);
-    int count(int controlId) const;
-    std::string itemText(int controlId, int index) const;
-    int selection(int controlId) const;
-    void select(int controlId, int index);
-    void deleteString(int controlId, int index);
+    // The controls, as DialogControls describes them.
+    std::string text(int controlId) const override;
+    void setText(int controlId, std::string_view text) override;
+    void setTextLimit(int controlId, int characters) override;
+    bool checked(int controlId) const override;
+    void setChecked(int controlId, bool checked) override;
+    int addString(int controlId, std::string_view text) override;
+    int count(int controlId) const override;
+    std::string itemText(int controlId, int index) const override;
+    int selection(int controlId) const override;
+    void select(int controlId, int index) override;
+    void deleteString(int controlId, int index) override;
 
     void focus(int controlId);
 
