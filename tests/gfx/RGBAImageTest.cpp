@@ -30,6 +30,10 @@ struct BlurCase {
     Bytes before, after;
 };
 
+void PrintTo(const BlurCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Blur : public ::testing::TestWithParam<BlurCase> {};
 
 TEST_P(Blur, DividesTheNeighbourhoodSumByNine) {

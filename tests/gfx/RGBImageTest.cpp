@@ -133,6 +133,10 @@ struct UnreadableCase {
     std::size_t keep;                 // bytes of the file that are written
 };
 
+void PrintTo(const UnreadableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class UnreadableBitmap : public ::testing::TestWithParam<UnreadableCase> {};
 
 TEST_P(UnreadableBitmap, PrintsTheMessageAndExitsWithStatusOne) {
