@@ -17,6 +17,7 @@ constexpr int modMaxOrders = 128;                  // entries of the order list
 constexpr int modMaxPatterns = 64;                 // patterns a four-channel "M.K." file may hold
 constexpr std::size_t modMaxSampleLength = 131070; // bytes: the length field counts 16-bit words
 constexpr int modNoteCount = 36;                   // C-1 to B-3
+constexpr int modC2Note = 12;                      // note index of C-2, period 428
 
 // One instrument: signed 8-bit PCM. Lengths and loop points are in samples
 // (bytes); the file stores them in 16-bit words, so odd data is padded with one
@@ -38,6 +39,7 @@ struct ModCell {
     std::uint8_t sample = 0;
     std::uint8_t effect = 0;
     std::uint8_t param = 0;
+    bool operator==(const ModCell&) const = default;
 };
 
 struct ModPattern {

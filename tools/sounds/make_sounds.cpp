@@ -1,5 +1,7 @@
 // Writes the game's sound effects and music modules into the folder named on the
 // command line. Exits with 1 and a message on the first file that cannot be made.
+#include "tools/sounds/ModWriter.h"
+#include "tools/sounds/Songs.h"
 #include "tools/sounds/SoundEffects.h"
 #include "tools/sounds/WavFile.h"
 
@@ -24,6 +26,16 @@ int main(int argc, char** argv) {
         const std::string path = (folder / recipe.fileName).string();
         if (auto message = writeWavFile(path, effectRate, recipe.make()); !message.empty()) {
             std::fprintf(stderr, "make_sounds: %s\n", message.c_str());
+            return 1;
+        }
+    }
+    for (const auto& recipe : songRecipes()) {
+        ModModule module;
+        std::string message = recipe.compose(module);
+        if (message.empty())
+            message = writeModFile(module, (folder / recipe.fileName).string());
+        if (!message.empty()) {
+            std::fprintf(stderr, "make_sounds: %s: %s\n", recipe.fileName.c_str(), message.c_str());
             return 1;
         }
     }
