@@ -17,8 +17,10 @@ enum SoundEffect : int {
 };
 constexpr int soundEffectCount = 8;
 
-// Starts the library (mix frequency in Hz, 0 for 22500; buffer length in
-// twentieths of a second, 0 for 42). True when it started.
+// Starts the library (mix frequency in Hz, 0 for 22500; voices capped at 64
+// each; output buffer length in fiftieths of a second, 0 for 42). The output
+// driver comes from VELDRIN_AUDIO or the first sound device present. True when
+// it started.
 bool initSound(std::uint16_t mixFrequency, bool stereo, bool sixteenBit, bool interpolation,
                std::uint8_t musicVoices, std::uint8_t effectVoices, std::uint8_t bufferLength);
 // Stops the library. Safe to call twice and after a failed initSound.
