@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <pthread.h>
 #include <sstream>
 #include <thread>
 #include <unistd.h>
@@ -27,11 +29,13 @@ class StandInBrowser : public testing::Test {
         setenv("PATH", savedPath.c_str(), 1);
         fs::remove_all(folder);
     }
-    void installStandIn() {
+    // `body` writes what the stand-in reports on standard output.
+    void
+    installStandIn(const std::string& body = "for a in \"$@\"; do printf '%s\\n' \"$a\"; done") {
         const fs::path script = folder / "xdg-open";
-        std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
-                              << record.string() << ".part'\nmv '" << record.string() << ".part' '"
-                              << record.string() << "'\n";
+        std::ofstream(script) << "#!/bin/sh\n{ " << body << "; } > '" << record.string()
+                              << ".part'\nmv '" << record.string() << ".part' '" << record.string()
+                              << "'\n";
         fs::permissions(script, fs::perms::owner_all);
         setenv("PATH", (folder.string() + ":" + savedPath).c_str(), 1);
     }
@@ -88,6 +92,31 @@ TEST_F(StandInBrowser, EndedBrowserIsReaped) {
         zombies = zombieChildren();
     }
     EXPECT_EQ(zombies, 0);
+}
+
+TEST_F(StandInBrowser, BrowserDoesNotInheritIgnoredOrBlockedSignals) {
+    installStandIn("grep -E '^Sig(Blk|Ign):' /proc/self/status");
+    struct sigaction ignore {
+    }, previous{};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &previous);
+    sigset_t block, previousMask;
+    sigemptyset(&block);
+    sigaddset(&block, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &block, &previousMask);
+    const bool started = openInBrowser("http://scores.test/a");
+    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+    sigaction(SIGPIPE, &previous, nullptr);
+    ASSERT_TRUE(started);
+
+    std::istringstream status(waitForRecord());
+    std::string key;
+    unsigned long long blocked = ~0ull, ignored = ~0ull;
+    while (status >> key)
+        (key == "SigBlk:" ? status >> std::hex >> blocked : status >> std::hex >> ignored);
+    const auto bit = [](int number) { return 1ull << (number - 1); };
+    EXPECT_EQ(blocked & bit(SIGTERM), 0u);
+    EXPECT_EQ(ignored & bit(SIGPIPE), 0u);
 }
 
 TEST_F(StandInBrowser, MissingXdgOpenIsReportedAndNotCountedAsSent) {
