@@ -137,9 +137,9 @@ void PrintTo(const UnreadableCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class UnreadableBitmap : public ::testing::TestWithParam<UnreadableCase> {};
+class UnreadableBitmapDeathTest : public ::testing::TestWithParam<UnreadableCase> {};
 
-TEST_P(UnreadableBitmap, PrintsTheMessageAndExitsWithStatusOne) {
+TEST_P(UnreadableBitmapDeathTest, PrintsTheMessageAndExitsWithStatusOne) {
     std::string path = fixtureFolder() + "/picture.bmp";
     if (GetParam().make)
         GetParam().make().write(path, GetParam().keep);
@@ -159,7 +159,7 @@ BmpFixture withHeader(std::int32_t width, std::int32_t height, std::uint32_t siz
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, UnreadableBitmap,
+    Files, UnreadableBitmapDeathTest,
     ::testing::Values(
         UnreadableCase{"Missing", nullptr, SIZE_MAX}, UnreadableCase{"Empty", picture64, 0},
         UnreadableCase{"ShorterThanFileHeader", picture64, 10},
