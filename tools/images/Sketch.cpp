@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 void Sketch::fill(Point from, Point to, const Distance& distance, const Shade& shade,
                   float opacity) {
@@ -122,7 +123,7 @@ void Sketch::leaf(Point base, Point tip, float width, Color c) {
         for (int i = 0; i <= steps; ++i) {
             const float t =
                 side > 0 ? static_cast<float>(i) / steps : 1 - static_cast<float>(i) / steps;
-            const float half = width / 2 * std::sin(t * 3.14159265f) * side;
+            const float half = width / 2 * std::sin(t * std::numbers::pi_v<float>) * side;
             outline.push_back(
                 {base.x + dx * t + across.x * half, base.y + dy * t + across.y * half});
         }
