@@ -47,7 +47,7 @@ std::string walkingBass(const Progression& bars, const Chord& after) {
             line = {root, root + 7, root + seventhOf(chords.front().kind), approach};
         std::string text = "@bass";
         for (std::size_t beat = 0; beat < line.size(); ++beat)
-            text += " " + noteName(line[beat]) + (beat ? "/3!50" : "/3");
+            text += " " + noteName(line[beat]) + (beat ? "/3!42" : "/3");
         return text;
     });
 }

@@ -123,13 +123,13 @@ ModSample roundBassSample(int baseMidi) {
     for (std::size_t i = 0; i < loopSamples; ++i)
         signal[i] += static_cast<float>(thumb[i] * std::exp(-double(i) / c2Rate * 9) *
                                         (1 - double(i) / loopSamples));
-    return sustained("round bass", std::move(signal), 56,
+    return sustained("round bass", std::move(signal), 44,
                      [](double t) { return std::min(1.0, t / 0.01); });
 }
 
 ModSample uprightBassSample(int baseMidi) {
     Signal signal = decaying(1.6, pluckPartials(midiFrequency(baseMidi), 1.6, 1.6), 0.25);
-    return makeSample("upright bass", std::move(signal), 60);
+    return makeSample("upright bass", std::move(signal), 50);
 }
 
 ModSample vibesSample(int baseMidi) {
@@ -149,7 +149,7 @@ ModSample glassBellSample(int baseMidi) {
                               {4.2 * f, 0.08, 3.5},
                               {5.43 * f, 0.04, 5}},
                              0.6);
-    return makeSample("glass bell", std::move(signal), 50);
+    return makeSample("glass bell", std::move(signal), 58);
 }
 
 ModSample padSample(const std::string& name, const std::vector<int>& intervals, int rootMidi) {
