@@ -197,6 +197,10 @@ struct BackgroundCase {
     Rgb colour;
 };
 
+void PrintTo(const BackgroundCase& c, std::ostream* os) {
+    *os << "background " << c.background;
+}
+
 class SceneTextures : public GlScene, public ::testing::WithParamInterface<BackgroundCase> {};
 
 TEST_P(SceneTextures, InitSceneLoadsTheChosenBackgroundAndTheFourPictures) {
@@ -231,7 +235,8 @@ INSTANTIATE_TEST_SUITE_P(Backgrounds, SceneTextures,
                          ::testing::Values(BackgroundCase{0, true, {10, 20, 30}},
                                            BackgroundCase{1, true, {40, 50, 60}},
                                            BackgroundCase{2, false, {}},
-                                           BackgroundCase{-1, false, {}}));
+                                           BackgroundCase{-1, false, {}}),
+                         [](const auto& info) { return "Setting" + std::to_string(info.index); });
 
 TEST_F(GlScene, ReplacingTheBackgroundKeepsTheOtherNames) {
     SceneFolder folder(true);
