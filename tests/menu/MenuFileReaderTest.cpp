@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ struct ReadCase {
     float heightFraction;
     std::vector<ItemExpectation> items;
 };
+
+// Names the case in test listings instead of its bytes.
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MenuFileReads : public testing::TestWithParam<ReadCase> {};
 
@@ -140,6 +146,11 @@ struct RejectCase {
     BoxIcon icon;
 };
 
+// Names the case in test listings instead of its bytes.
+void PrintTo(const RejectCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class MenuFileRejects : public testing::TestWithParam<RejectCase> {};
 
 TEST_P(MenuFileRejects, WithTheLoadersMessage) {
@@ -244,5 +255,51 @@ const RejectCase kRejectCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Menu, MenuFileRejects, testing::ValuesIn(kRejectCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+MenuDefinition readDataFile(const char* name) {
+    const std::string path = std::string(VELDRIN_DATA_DIR) + "/" + name;
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    EXPECT_NE(file, nullptr) << path;
+    if (file == nullptr)
+        return {};
+    MenuReadResult result = readMenuDefinition(file);
+    std::fclose(file);
+    EXPECT_TRUE(std::holds_alternative<MenuDefinition>(result)) << path;
+    return std::holds_alternative<MenuDefinition>(result) ? std::get<MenuDefinition>(result)
+                                                          : MenuDefinition{};
+}
+
+// The game flow gives each item and value index a fixed meaning.
+TEST(GameMenuFiles, MainMenuHasNewGameOptionsAndQuit) {
+    MenuDefinition menu = readDataFile("game.mnu");
+    ASSERT_EQ(menu.items.size(), 3u);
+    EXPECT_EQ(menu.items[0].text, "NEW GAME");
+    EXPECT_EQ(menu.items[1].text, "OPTIONS");
+    EXPECT_EQ(menu.items[2].text, "QUIT");
+    for (const MenuItemDefinition& item : menu.items)
+        EXPECT_FALSE(item.hasToggles);
+}
+
+TEST(GameMenuFiles, OptionValuesComeInTheOrderTheGameFlowReadsThem) {
+    MenuDefinition menu = readDataFile("options.mnu");
+    ASSERT_EQ(menu.items.size(), 7u);
+    using Values = std::vector<std::string>;
+    // Index 1 switches sound and music off; layouts and tile sets follow their
+    // file tables; the backgrounds are background2.bmp (felt), background.bmp
+    // (water) and none. Automatic re-deal starts off, and the first activation
+    // both shows the next value and switches it on, so "ON" comes second.
+    EXPECT_EQ(menu.items[0].toggles, (Values{" ON", " OFF"}));
+    EXPECT_EQ(menu.items[1].toggles, (Values{" ON", " OFF"}));
+    EXPECT_EQ(menu.items[2].toggles, (Values{" CLASSIC", " CUBE"}));
+    EXPECT_EQ(menu.items[3].toggles, (Values{" NORMAL", " LARGE"}));
+    EXPECT_EQ(menu.items[4].toggles, (Values{" FELT", " WATER", " NONE"}));
+    EXPECT_EQ(menu.items[5].toggles, (Values{" OFF", " ON"}));
+    EXPECT_FALSE(menu.items[6].hasToggles);
+    EXPECT_EQ(menu.items[6].text, "BACK");
+}
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -35,6 +36,11 @@ struct FatalCase {
     std::string contents;
     std::string message; // "caption: text" as written to standard error
 };
+
+// Names the case in test listings instead of its bytes.
+void PrintTo(const FatalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MenuLoadFails : public testing::TestWithParam<FatalCase> {};
 

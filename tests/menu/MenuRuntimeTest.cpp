@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,11 @@ struct ContainsCase {
     bool inside;
 };
 
+// Names the case in test listings instead of its bytes.
+void PrintTo(const ContainsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class MenuItemContains : public testing::TestWithParam<ContainsCase> {};
 
 // The item covers x 10..30 and y 40..50 (bottom 50, height 10); its value's
@@ -111,6 +117,11 @@ struct ScenarioCase {
     const char* name;
     std::vector<Step> steps;
 };
+
+// Names the case in test listings instead of its bytes.
+void PrintTo(const ScenarioCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MenuScenario : public testing::TestWithParam<ScenarioCase> {};
 
@@ -194,6 +205,11 @@ struct ToggleCase {
     std::vector<std::int32_t> directions;
     std::vector<std::int32_t> shown; // currentToggle after each direction
 };
+
+// Names the case in test listings instead of its bytes.
+void PrintTo(const ToggleCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MenuToggles : public testing::TestWithParam<ToggleCase> {};
 
