@@ -107,3 +107,15 @@ std::vector<Cell> freeCells(const Mahjong& board) {
             cells.push_back(cell);
     return cells;
 }
+
+std::vector<std::int32_t> presentFaces(const Mahjong& board) {
+    std::vector<std::int32_t> faces;
+    for (const Cell& cell : presentCells(board))
+        faces.push_back(board.tiles[cell.layer][cell.row][cell.column].face);
+    return faces;
+}
+
+bool sameTile(const Tile& a, const Tile& b) {
+    return a.present == b.present && a.selected == b.selected && a.face == b.face &&
+           a.shiftX == b.shiftX && a.shiftY == b.shiftY && a.x == b.x && a.y == b.y && a.z == b.z;
+}

@@ -56,3 +56,9 @@ struct Cell {
 };
 std::vector<Cell> presentCells(const Mahjong& board);
 std::vector<Cell> freeCells(const Mahjong& board);
+
+// The faces of the present tiles, in layer, row, column order.
+std::vector<std::int32_t> presentFaces(const Mahjong& board);
+
+// Every field of two cells is equal.
+bool sameTile(const Tile& a, const Tile& b);

@@ -36,6 +36,12 @@ class Dealing : public testing::Test {
         return counts;
     }
 
+    void expectFullSet() const {
+        const auto counts = faceHistogram();
+        for (int face = 1; face <= faceKinds; ++face)
+            EXPECT_EQ(counts[face], faceCounts[face - 1]) << "face " << face;
+    }
+
     // Gives the free tile at `cell` the face `face` by swapping faces with a
     // tile that holds it, so the board keeps a full set.
     // `keep` is a tile whose face must not be taken.
@@ -69,9 +75,7 @@ class Dealing : public testing::Test {
 TEST_F(Dealing, FreshDealUsesTheFullSetOnce) {
     fixedTick = 4711;
     board->deal();
-    const auto counts = faceHistogram();
-    for (int face = 1; face <= faceKinds; ++face)
-        EXPECT_EQ(counts[face], faceCounts[face - 1]) << "face " << face;
+    expectFullSet();
 }
 
 TEST_F(Dealing, FaceCountsHoldAFullSet) {
@@ -127,9 +131,7 @@ TEST_F(Dealing, RestoredTilesComeBackIntoThePool) {
     board->restoreLastTile();
     fixedTick = 100;
     board->deal();
-    const auto counts = faceHistogram();
-    for (int face = 1; face <= faceKinds; ++face)
-        EXPECT_EQ(counts[face], faceCounts[face - 1]) << "face " << face;
+    expectFullSet();
 }
 
 TEST_F(Dealing, SameTickGivesTheSameFaces) {
@@ -139,14 +141,9 @@ TEST_F(Dealing, SameTickGivesTheSameFaces) {
     for (const Case& c : {Case{0}, Case{12345}, Case{0xFFFFFFFFu}}) {
         fixedTick = c.tick;
         board->deal();
-        std::vector<std::int32_t> first;
-        for (const Cell& cell : presentCells(*board))
-            first.push_back(board->tiles[cell.layer][cell.row][cell.column].face);
+        const std::vector<std::int32_t> first = presentFaces(*board);
         board->deal();
-        std::vector<std::int32_t> second;
-        for (const Cell& cell : presentCells(*board))
-            second.push_back(board->tiles[cell.layer][cell.row][cell.column].face);
-        EXPECT_EQ(first, second) << "tick " << c.tick;
+        EXPECT_EQ(presentFaces(*board), first) << "tick " << c.tick;
     }
 }
 

@@ -106,11 +106,6 @@ TEST(Construction, CameraDistanceIsPlainGetAndSet) {
     }
 }
 
-bool sameTile(const Tile& a, const Tile& b) {
-    return a.present == b.present && a.selected == b.selected && a.face == b.face &&
-           a.shiftX == b.shiftX && a.shiftY == b.shiftY && a.x == b.x && a.y == b.y && a.z == b.z;
-}
-
 TEST(Construction, WhiteSpaceArrangementDoesNotMatter) {
     const Layout layout =
         layoutWith({{0, 3, 5, 769}, {0, 7, 0, 513}, {1, 4, 13, 257}, {3, 2, 2, 1}});

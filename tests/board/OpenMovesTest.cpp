@@ -78,16 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OpenMovesOnShippedBoard, ClearedBoardGivesZeroAndCountChangesNothing) {
     const auto board = loadBoard(shippedLayout("classic.tab").c_str());
     board->deal();
-    std::vector<std::int32_t> faces;
-    for (const Cell& cell : presentCells(*board))
-        faces.push_back(board->tiles[cell.layer][cell.row][cell.column].face);
+    const std::vector<std::int32_t> faces = presentFaces(*board);
     const std::int32_t moves = board->countOpenMoves();
     EXPECT_GE(moves, 0);
     EXPECT_EQ(board->countOpenMoves(), moves);
-    std::vector<std::int32_t> after;
-    for (const Cell& cell : presentCells(*board))
-        after.push_back(board->tiles[cell.layer][cell.row][cell.column].face);
-    EXPECT_EQ(after, faces);
+    EXPECT_EQ(presentFaces(*board), faces);
     for (const Cell& cell : presentCells(*board))
         board->removeCell(cell.column, cell.row, cell.layer);
     EXPECT_EQ(board->countOpenMoves(), 0);

@@ -192,11 +192,6 @@ TEST_F(Selection, RestoreOnAnEmptyStackOnlyClearsTheSelection) {
     EXPECT_TRUE(board->tiles[2][3][12].present);
 }
 
-bool sameTile(const Tile& a, const Tile& b) {
-    return a.present == b.present && a.selected == b.selected && a.face == b.face &&
-           a.shiftX == b.shiftX && a.shiftY == b.shiftY && a.x == b.x && a.y == b.y && a.z == b.z;
-}
-
 // A removed pair: the two tiles, their layout values and the stack entries it takes.
 struct PairCase {
     const char* name;
