@@ -20,10 +20,6 @@ constexpr double halfFieldOfView = 0.3926875;
     std::exit(1);
 }
 
-void orInto(Tile& cell, std::int32_t cover) {
-    cell.face |= cover;
-}
-
 } // namespace
 
 Mahjong::Mahjong(const char* layoutPath, float originX, float originY, float cameraDistance)
@@ -38,31 +34,34 @@ Mahjong::Mahjong(const char* layoutPath, float originX, float originY, float cam
     // its own value 0 leaves the cover marks in place.
     for (int layer = 0; layer < boardLayers; ++layer)
         for (int row = boardRows - 1; row >= 0; --row)
-            for (int column = 0; column < boardColumns; ++column) {
-                std::int32_t value = layout.values[layer][row][column];
-                Tile& cell = tiles[layer][row][column];
-                std::int32_t cover = 0;
-                if ((value & shiftRight) != 0)
-                    cover |= coverFromLeft;
-                if ((value & shiftDown) != 0)
-                    cover |= coverFromAbove;
-                if (cover == (coverFromLeft | coverFromAbove))
-                    orInto(tiles[layer][row - 1][column + 1], cover);
-                cell.shiftX = (value & shiftRight) != 0 ? 1 : 0;
-                if (cell.shiftX == 1)
-                    orInto(tiles[layer][row][column + 1], cover);
-                cell.shiftY = (value & shiftDown) != 0 ? 1 : 0;
-                if (cell.shiftY == 1)
-                    orInto(tiles[layer][row - 1][column], cover);
-                value &= ~(shiftRight | shiftDown);
-                cell.x = (column + cell.shiftX / 2.0f) * 2 - originX;
-                cell.y = (row - cell.shiftY / 2.0f) * 3 - originY;
-                cell.z = static_cast<float>(layer);
-                if (cell.face == 0)
-                    cell.face = value;
-                cell.present = value > 0 && value < 256;
-                cell.selected = false;
-            }
+            for (int column = 0; column < boardColumns; ++column)
+                placeCell(column, row, layer, layout.values[layer][row][column]);
+}
+
+// The layout is checked: a shifted tile never reaches past the grid's edge.
+void Mahjong::placeCell(int column, int row, int layer, std::int32_t value) {
+    Tile& cell = tiles[layer][row][column];
+    std::int32_t cover = 0;
+    if ((value & shiftRight) != 0)
+        cover |= coverFromLeft;
+    if ((value & shiftDown) != 0)
+        cover |= coverFromAbove;
+    if (cover == (coverFromLeft | coverFromAbove))
+        tiles[layer][row - 1][column + 1].face |= cover;
+    cell.shiftX = (value & shiftRight) != 0 ? 1 : 0;
+    if (cell.shiftX == 1)
+        tiles[layer][row][column + 1].face |= cover;
+    cell.shiftY = (value & shiftDown) != 0 ? 1 : 0;
+    if (cell.shiftY == 1)
+        tiles[layer][row - 1][column].face |= cover;
+    value &= ~(shiftRight | shiftDown);
+    cell.x = (column + cell.shiftX / 2.0f) * 2 - originX;
+    cell.y = (row - cell.shiftY / 2.0f) * 3 - originY;
+    cell.z = static_cast<float>(layer);
+    if (cell.face == 0)
+        cell.face = value;
+    cell.present = value > 0 && value < 256;
+    cell.selected = false;
 }
 
 Mahjong::~Mahjong() {

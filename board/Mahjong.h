@@ -91,6 +91,7 @@ class Mahjong {
     std::int32_t selectedLayer = 0;
 
   private:
+    void placeCell(int column, int row, int layer, std::int32_t layoutValue);
     bool tileUnderHit(int layer, int& column, int& row);
     void selectCell(int column, int row, int layer);
     void clearSelection();
