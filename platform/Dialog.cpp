@@ -11,10 +11,13 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace {
 
@@ -33,6 +36,25 @@ std::string escapedLabel(std::string_view text) {
             label.push_back('@');
     }
     return label;
+}
+
+// A busy X server turns new connections away for a moment (the connect fails
+// with EAGAIN), so the connection is tried for a second before the toolkit
+// reports "Can't open display" and ends the program.
+void openDisplay() {
+    if (fl_display != nullptr)
+        return;
+    constexpr int Attempts = 20;
+    constexpr auto Pause = std::chrono::milliseconds(50);
+    const char* name = XDisplayName(nullptr);
+    for (int attempt = 0; name != nullptr && *name != '\0' && attempt < Attempts; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr)) {
+            fl_open_display(display);
+            return;
+        }
+        std::this_thread::sleep_for(Pause);
+    }
+    fl_open_display();
 }
 
 bool isEnter(int key) {
@@ -146,7 +168,7 @@ int DialogBaseUnits::toPixelsY(int dialogUnits) const {
 
 DialogBaseUnits measureBaseUnits(int points, std::string_view face) {
     (void)face; // every template uses the toolkit's sans face
-    fl_open_display();
+    openDisplay();
     DialogBaseUnits units;
     units.fontPixels =
         std::max(MinimumFontPixels, static_cast<int>(std::lround(points * PixelsPerPoint)));

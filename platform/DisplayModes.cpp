@@ -2,11 +2,29 @@
 
 #include <SDL.h>
 
+#include <chrono>
+#include <thread>
+
+namespace {
+// A busy X server turns new connections away for a moment, so starting the
+// video subsystem is tried for a second before the list is given up as empty.
+bool startVideo() {
+    constexpr int Attempts = 20;
+    constexpr auto Pause = std::chrono::milliseconds(50);
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
+            return true;
+        std::this_thread::sleep_for(Pause);
+    }
+    return false;
+}
+} // namespace
+
 std::vector<DisplayMode> enumerateDisplayModes() {
     std::vector<DisplayMode> modes;
     // Listing modes must not take over SIGINT and SIGTERM from the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    if (!startVideo())
         return modes;
     SDL_DisplayMode mode;
     for (int index = 0; SDL_GetDisplayMode(0, index, &mode) == 0; ++index)
