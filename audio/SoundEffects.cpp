@@ -37,6 +37,9 @@ void freeSoundEffects() {
     }
     // The music thread may still be mixing an effect, and Sample_Free takes no
     // lock: the voices are stopped through the library's locked calls first.
+    // An effect started since the last update has not been mixed yet; when the
+    // mixer comes to start it, it finds the freed sample's handle empty and
+    // drops the voice.
     stopEffectVoices();
     for (SAMPLE*& sample : effectSamples) {
         if (sample != nullptr)

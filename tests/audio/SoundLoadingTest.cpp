@@ -66,12 +66,17 @@ TEST_F(SoundLoading, FreeingStopsEffectsThatStillPlay) {
     for (int effect = 0; effect < soundEffectCount; ++effect)
         playEffect(effect, 255);
     updateMixer();
+    // Quitting from the menu plays an effect just before the effects are
+    // freed: this one has not been mixed at all yet.
+    playEffect(SFX_METAL_CRUNCH, 255);
     freeSoundEffects();
     for (int voice = firstEffectVoice; voice < firstEffectVoice + soundEffectCount; ++voice)
         EXPECT_TRUE(Voice_Stopped(static_cast<SBYTE>(voice))) << voice;
-    // Mixing on is safe: nothing refers to the freed samples.
+    // Mixing on is safe: the mixer finds the freed samples' handles empty.
     for (int i = 0; i < 3; ++i)
         updateMixer();
+    for (int voice = firstEffectVoice; voice <= firstEffectVoice + soundEffectCount; ++voice)
+        EXPECT_TRUE(Voice_Stopped(static_cast<SBYTE>(voice))) << voice;
     playEffect(SFX_BEEP, 255); // a freed effect is null: nothing plays
     EXPECT_EQ(effectSlots[0], nullptr);
 }
