@@ -30,10 +30,14 @@ extern const char* const effectFiles[soundEffectCount]; // their data paths, e.g
 extern MODULE* currentModule;         // the module playing or last started; null if it did not load
 extern std::int32_t playlistPosition; // playlist entry of `currentModule` (0 to playlistCount - 1)
 
-// Plays `sample` on a free effect voice, or on the slot `nextEffectSlot` when all
-// are busy. pan 0 to 255, volume 0 to 256 (256 is full), frequency in Hz or 0 to
-// keep the voice's frequency. Returns the voice, or -1 for a null sample or when
-// initSound was given no effect voices.
+// Plays `sample` on the lowest free effect slot, or on slot `nextEffectSlot`
+// when all are busy (cutting that effect off and moving `nextEffectSlot` on). A
+// slot is free when it never played or the library reports its voice stopped;
+// one started since the last mixer update counts as busy, since the library
+// reports a voice as stopped until it first mixes it. pan 0 to 255, volume 0
+// to 256 (256 is full), frequency in Hz or 0 to keep the voice's frequency.
+// Returns the voice, or -1 for a null sample, when initSound was given no
+// effect voices, or while the library is stopped.
 std::int16_t playSample(SAMPLE* sample, std::uint16_t pan, std::uint16_t volume,
                         std::uint32_t frequency);
 

@@ -35,7 +35,8 @@ bool loadFirstModule();
 // Loads the eight effects in index order; false at the first that fails.
 bool loadSoundEffects();
 void freeSoundEffects();
-// Plays an effect at pan 127 with a volume from 0 to 255.
+// Plays an effect at pan 127 with a volume from 0 to 255 (kept within 0 to 256;
+// an effect number outside the table plays nothing).
 void playEffect(int effect, int volume);
 // First frame: starts the current module (if any) and the music thread.
 void startMusic();
