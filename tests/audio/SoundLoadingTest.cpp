@@ -81,6 +81,18 @@ TEST_F(SoundLoading, FreeingStopsEffectsThatStillPlay) {
     EXPECT_EQ(effectSlots[0], nullptr);
 }
 
+TEST_F(SoundLoading, EffectNumbersOutsideTheTablePlayNothing) {
+    writeEffectFiles(folder.sound());
+    ASSERT_TRUE(loadSoundEffects());
+    for (int effect : {-1, soundEffectCount, 1000})
+        playEffect(effect, 255);
+    for (SAMPLE* slot : effectSlots)
+        EXPECT_EQ(slot, nullptr);
+    playEffect(SFX_MAX, 255);
+    EXPECT_EQ(effectSlots[0], effectSamples[SFX_MAX]);
+    freeSoundEffects();
+}
+
 TEST_F(SoundLoading, FirstModule) {
     writeToneModule(folder.sound() / "song.mod", "song", 1);
     std::FILE* text = std::fopen("sound/text.mod", "w");
