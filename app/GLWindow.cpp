@@ -1,5 +1,6 @@
 #include "app/GLWindow.h"
 
+#include "platform/DisplayLoss.h"
 #include "platform/MessageBox.h"
 
 #include <SDL.h>
@@ -39,6 +40,7 @@ bool GLWindow::create(const char* title, WindowProc /*windowProc*/, SceneSetup i
         return false;
     }
     videoStarted = true;
+    installDisplayLossHandler();
 
     SDL_DisplayMode mode;
     if (!findDisplayMode(width, height, bits, mode)) {
