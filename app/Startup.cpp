@@ -7,6 +7,7 @@
 #include "app/Input.h"
 #include "app/Settings.h"
 #include "audio/GameAudio.h"
+#include "board/ViewSize.h"
 #include "gfx/Scene.h"
 #include "hiscore/HighScoreDialog.h"
 #include "platform/MessageBox.h"
@@ -18,7 +19,7 @@
 
 namespace {
 // The parameters the game's mixer runs with: 44.1 kHz stereo 16-bit with
-// interpolation, 8 music and 32 effect voices, 16/20 s of buffer.
+// interpolation, 8 music and 32 effect voices, 16/50 s of buffer.
 constexpr std::uint16_t mixFrequency = 44100;
 constexpr std::uint8_t musicVoices = 8;
 constexpr std::uint8_t effectVoices = 32;
@@ -73,6 +74,10 @@ int runGame() {
                    BoxIcon::None);
         std::exit(1);
     }
+    // The board's pick sees the window through these; they must hold the
+    // configured mode before the first board is made.
+    viewWidth = window.width;
+    viewHeight = window.height;
     highScore = 0;
     if (!initApplication()) {
         exitSound();

@@ -38,6 +38,10 @@ void freeSoundEffects();
 // Plays an effect at pan 127 with a volume from 0 to 255 (kept within 0 to 256;
 // an effect number outside the table plays nothing).
 void playEffect(int effect, int volume);
+// Test hook: called with the arguments of every playEffect call before it
+// plays anything; nullptr (the default) removes it.
+using EffectListener = void (*)(int effect, int volume);
+void setEffectListener(EffectListener listener);
 // First frame: starts the current module (if any) and the music thread.
 void startMusic();
 // End of every frame: moves on to the next playlist entry when the module has

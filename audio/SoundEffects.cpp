@@ -14,7 +14,12 @@ const char* const effectFiles[soundEffectCount] = {
 namespace {
 constexpr std::uint16_t effectPan = 127; // centre
 constexpr int fullEffectVolume = 256;
+EffectListener effectListener = nullptr;
 } // namespace
+
+void setEffectListener(EffectListener listener) {
+    effectListener = listener;
+}
 
 bool loadSoundEffects() {
     freeSoundEffects();
@@ -49,6 +54,8 @@ void freeSoundEffects() {
 }
 
 void playEffect(int effect, int volume) {
+    if (effectListener != nullptr)
+        effectListener(effect, volume);
     if (effect < 0 || effect >= soundEffectCount)
         return;
     const int clamped = volume < 0 ? 0 : (volume > fullEffectVolume ? fullEffectVolume : volume);
