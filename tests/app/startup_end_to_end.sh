@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 wait_for_window() {
   local id="" tries
   for tries in $(seq 1 100); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" '$2 == name {print $1; exit}')
+    id=$(xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" 'index($0, name) {print $1; exit}')
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
