@@ -17,6 +17,8 @@
 #include <SDL.h>
 #include <mikmod.h>
 
+#include <memory>
+
 #include <string>
 #include <vector>
 
@@ -366,4 +368,27 @@ TEST_F(GameTest, GameOverRaisesTheHighScoreOnlyForABetterScore) {
         EXPECT_EQ(board, nullptr);
         EXPECT_EQ(gameState, InMainMenu);
     }
+}
+
+TEST_F(GameTest, ALayoutValueWithNoFileBehindItKeepsTheLastChoice) {
+    // A menu file could give the layout item more values than there are
+    // layouts; the game then keeps the last layout that exists.
+    MenuItem& layout = optionsMenu.items[2];
+    layout.toggleImages.push_back(std::make_unique<RGBAImage>());
+    layout.toggleGlowImages.push_back(std::make_unique<RGBAImage>());
+    layout.toggleCount = 3;
+    openOptions();
+    selectMenuItem(2);
+    tap(VK_RIGHT_KEY);
+    EXPECT_EQ(layoutChoice, 1);
+    tap(VK_RIGHT_KEY);
+    EXPECT_EQ(optionsMenu.currentToggle(), 2);
+    EXPECT_EQ(layoutChoice, 1);
+    tap(VK_ESC);
+    startNewGame();
+    EXPECT_FALSE(board->tiles[0][0][1].present) << "the cube, not the classic layout";
+    EXPECT_TRUE(board->tiles[0][1][4].present);
+    layout.toggleImages.pop_back();
+    layout.toggleGlowImages.pop_back();
+    layout.toggleCount = 2;
 }
