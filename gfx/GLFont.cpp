@@ -131,10 +131,44 @@ std::optional<FontFile> findByFamily(const std::string& face) {
     return found;
 }
 
+bool familyInstalled(const std::string& face) {
+    FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString,
+                                        reinterpret_cast<const FcChar8*>(face.c_str()), nullptr);
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    const bool installed = fonts != nullptr && fonts->nfont > 0;
+    if (fonts != nullptr)
+        FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return installed;
+}
+
+// Faces the game names that a Linux desktop seldom has, with the installed face
+// closest in shape. Impact is a heavy condensed sans: the heads-up panel is
+// sized for its narrow figures, which a regular-width face would overrun.
+struct StandIn {
+    const char* face;
+    const char* fullName;
+};
+constexpr StandIn standIns[] = {{"Impact", "Nimbus Sans Narrow Bold"},
+                                 {"Impact", "DejaVu Sans Condensed Bold"}};
+
+// The first installed stand-in, tried in the table's order.
+std::optional<FontFile> findStandIn(const std::string& face) {
+    for (const StandIn& standIn : standIns)
+        if (sameName(face.c_str(), standIn.face) && !familyInstalled(face))
+            if (std::optional<FontFile> file = findByFullName(standIn.fullName))
+                return file;
+    return std::nullopt;
+}
+
 std::optional<FontFile> findFontFile(const std::string& face) {
     if (!FcInit())
         return std::nullopt;
     if (std::optional<FontFile> file = findByFullName(face))
+        return file;
+    if (std::optional<FontFile> file = findStandIn(face))
         return file;
     return findByFamily(face);
 }

@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config
   # game
   libsdl2-dev libgl-dev libglu1-mesa-dev libmikmod-dev libasound2-dev
-  libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-urw-base35
   # dialogs
   libfltk1.3-dev
   # data generation: a font with the Chinese signs of the honour tiles
