@@ -1,5 +1,6 @@
 #include "app/GLWindow.h"
 #include "app/Input.h"
+#include "app/QuitMessage.h"
 #include "app/VirtualKeys.h"
 
 #include <SDL.h>
@@ -31,13 +32,10 @@ void onWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_MAXIMIZED:
         windowActive = true;
         break;
-    case SDL_WINDOWEVENT_CLOSE: {
+    case SDL_WINDOWEVENT_CLOSE:
         // The window itself stays until the exit handler destroys it.
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
+        postQuitMessage();
         break;
-    }
     default:
         break;
     }
