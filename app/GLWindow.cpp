@@ -7,6 +7,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cstdio>
+
 GLWindow window(1280, 1024, 45.0f, 16);
 
 namespace {
@@ -29,13 +31,55 @@ bool findDisplayMode(int width, int height, int bits, SDL_DisplayMode& found) {
     }
     return false;
 }
+
+// A busy X server turns new connections away for a moment, and a display that
+// another program is just taking out of full screen can list its modes
+// differently for a moment; both are looked at again for about a second
+// before the failure is reported.
+constexpr int displayAttempts = 10;
+constexpr Uint32 displayRetryMilliseconds = 100;
+
+bool startVideo() {
+    for (int attempt = 0; attempt < displayAttempts; ++attempt) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
+            return true;
+        SDL_Delay(displayRetryMilliseconds);
+    }
+    return false;
+}
+
+// SDL reads the mode list once when video starts, so a second look restarts it.
+bool lookUpDisplayMode(int width, int height, int bits, SDL_DisplayMode& found) {
+    for (int attempt = 1; attempt < displayAttempts; ++attempt) {
+        if (findDisplayMode(width, height, bits, found))
+            return true;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_Delay(displayRetryMilliseconds);
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            return false;
+    }
+    return findDisplayMode(width, height, bits, found);
+}
+
+// Names the modes the display does offer, for whoever reads standard error.
+void listOfferedModes() {
+    std::fprintf(stderr, "The display offers:");
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) == 0)
+            std::fprintf(stderr, " %dx%d %dbpp", mode.w, mode.h,
+                         static_cast<int>(SDL_BITSPERPIXEL(mode.format)));
+    }
+    std::fprintf(stderr, count > 0 ? "\n" : " no mode\n");
+}
 } // namespace
 
 GLWindow::GLWindow(std::int32_t width, std::int32_t height, float fov, std::int32_t bits)
     : fov(fov), fullscreen(true), width(width), height(height), bits(bits) {}
 
 bool GLWindow::create(const char* title, WindowProc /*windowProc*/, SceneSetup initScene) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!startVideo()) {
         report("Failed to register window class");
         return false;
     }
@@ -43,7 +87,10 @@ bool GLWindow::create(const char* title, WindowProc /*windowProc*/, SceneSetup i
     installDisplayLossHandler();
 
     SDL_DisplayMode mode;
-    if (!findDisplayMode(width, height, bits, mode)) {
+    if (!lookUpDisplayMode(width, height, bits, mode)) {
+        videoStarted = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+        if (videoStarted)
+            listOfferedModes();
         report("Failed to set fullscreen mode");
         return false;
     }
@@ -58,6 +105,7 @@ bool GLWindow::create(const char* title, WindowProc /*windowProc*/, SceneSetup i
         return false;
     }
     if (SDL_SetWindowDisplayMode(hWnd, &mode) != 0) {
+        std::fprintf(stderr, "The display refused the mode: %s\n", SDL_GetError());
         destroy();
         report("Failed to set fullscreen mode");
         return false;

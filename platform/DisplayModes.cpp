@@ -18,17 +18,32 @@ bool startVideo() {
     }
     return false;
 }
-} // namespace
 
-std::vector<DisplayMode> enumerateDisplayModes() {
+std::vector<DisplayMode> listModes() {
     std::vector<DisplayMode> modes;
-    // Listing modes must not take over SIGINT and SIGTERM from the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (!startVideo())
-        return modes;
     SDL_DisplayMode mode;
     for (int index = 0; SDL_GetDisplayMode(0, index, &mode) == 0; ++index)
         modes.push_back({mode.w, mode.h, static_cast<std::int32_t>(SDL_BITSPERPIXEL(mode.format))});
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return modes;
+}
+} // namespace
+
+std::vector<DisplayMode> enumerateDisplayModes() {
+    // Listing modes must not take over SIGINT and SIGTERM from the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A display that another program is just taking out of full screen can
+    // list no mode for a moment: an empty list is looked at again, restarting
+    // video since SDL reads the list once when it starts.
+    constexpr int Attempts = 10;
+    constexpr auto Pause = std::chrono::milliseconds(100);
+    std::vector<DisplayMode> modes;
+    for (int attempt = 0; attempt < Attempts && modes.empty(); ++attempt) {
+        if (attempt > 0)
+            std::this_thread::sleep_for(Pause);
+        if (!startVideo())
+            return modes;
+        modes = listModes();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
     return modes;
 }
