@@ -2,10 +2,11 @@
 
 #include "platform/DisplayLoss.h"
 #include "platform/MessageBox.h"
+#include "platform/VideoStart.h"
 
-#include <SDL.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <SDL.h>
 
 #include <cstdio>
 
@@ -13,7 +14,9 @@ GLWindow window(1280, 1024, 45.0f, 16);
 
 namespace {
 // Window and context messages are English, with the desktop's default caption.
-void report(const char* text) { messageBox(text, nullptr, BoxIcon::Information); }
+void report(const char* text) {
+    messageBox(text, nullptr, BoxIcon::Information);
+}
 
 // SDL quietly takes the closest mode when asked for one the display lacks, so
 // the configured mode is looked up in the display's own list instead.
@@ -30,35 +33,6 @@ bool findDisplayMode(int width, int height, int bits, SDL_DisplayMode& found) {
         }
     }
     return false;
-}
-
-// A busy X server turns new connections away for a moment, and a display that
-// another program is just taking out of full screen can list its modes
-// differently for a moment; both are looked at again for about a second
-// before the failure is reported.
-constexpr int displayAttempts = 10;
-constexpr Uint32 displayRetryMilliseconds = 100;
-
-bool startVideo() {
-    for (int attempt = 0; attempt < displayAttempts; ++attempt) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
-            return true;
-        SDL_Delay(displayRetryMilliseconds);
-    }
-    return false;
-}
-
-// SDL reads the mode list once when video starts, so a second look restarts it.
-bool lookUpDisplayMode(int width, int height, int bits, SDL_DisplayMode& found) {
-    for (int attempt = 1; attempt < displayAttempts; ++attempt) {
-        if (findDisplayMode(width, height, bits, found))
-            return true;
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        SDL_Delay(displayRetryMilliseconds);
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-            return false;
-    }
-    return findDisplayMode(width, height, bits, found);
 }
 
 // Names the modes the display does offer, for whoever reads standard error.
@@ -87,18 +61,15 @@ bool GLWindow::create(const char* title, WindowProc /*windowProc*/, SceneSetup i
     installDisplayLossHandler();
 
     SDL_DisplayMode mode;
-    if (!lookUpDisplayMode(width, height, bits, mode)) {
-        videoStarted = SDL_WasInit(SDL_INIT_VIDEO) != 0;
-        if (videoStarted)
-            listOfferedModes();
+    if (!findDisplayMode(width, height, bits, mode)) {
+        listOfferedModes();
         report("Failed to set fullscreen mode");
         return false;
     }
 
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    hWnd = SDL_CreateWindow(title, 0, 0, width, height,
-                            SDL_WINDOW_FULLSCREEN | SDL_WINDOW_OPENGL);
+    hWnd = SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_FULLSCREEN | SDL_WINDOW_OPENGL);
     if (hWnd == nullptr) {
         destroy();
         report("Window creation error");

@@ -1,4 +1,5 @@
 #include "GLTestWindow.h"
+#include "platform/VideoStart.h"
 
 #include "app/GLWindow.h"
 
@@ -18,7 +19,7 @@ bool GLTestWindow::displayAvailable() {
 }
 
 GLTestWindow::GLTestWindow(std::int32_t width, std::int32_t height) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!startVideo()) {
         failure = SDL_GetError();
         return;
     }

@@ -1,4 +1,5 @@
 #include "GlContext.h"
+#include "platform/VideoStart.h"
 
 #include <SDL.h>
 
@@ -17,7 +18,7 @@ GlContext open() {
         context.why = "no DISPLAY set";
         return context;
     }
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    if (!startVideo()) {
         context.why = std::string("SDL_Init: ") + SDL_GetError();
         return context;
     }
