@@ -15,7 +15,7 @@ packages=(
   fonts-wqy-zenhei
   # tests and benchmarks
   libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps x11-utils
-  imagemagick sox
+  imagemagick sox strace
 )
 
 missing=()
