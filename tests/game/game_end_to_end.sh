@@ -13,7 +13,7 @@ pair_pixels=$2
 here=$(mktemp -d)
 game_pid=""
 cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
   rm -rf "$here"
 }
 trap cleanup EXIT
@@ -58,7 +58,7 @@ wait_game() {
     kill -0 "$game_pid" 2>/dev/null || { wait "$game_pid"; local code=$?; game_pid=""; return $code; }
     sleep 0.1
   done
-  kill "$game_pid"; wait "$game_pid"; game_pid=""
+  kill -9 "$game_pid"; wait "$game_pid"; game_pid=""
   return 124
 }
 # The game reads keys once a frame: a press held for a moment, as a finger does.
@@ -174,6 +174,32 @@ wait_game; code=$?
 [ "$code" = 0 ] || fail "quitting after a game: exit code $code, expected 0"
 grep -q '^http://scores.test/score2003.php?gid=113&player=Tester&score=20&' opened.txt 2>/dev/null ||
   fail "the dialog did not send the score 20: $(cat opened.txt 2>/dev/null)"
+
+# 3. A desktop that logs out while the high-score dialog waits: SIGTERM ends
+#    the process at once and nothing is sent.
+: > opened.txt
+: > stderr.txt
+start_game run3.wav || exit 1
+point "$new_game_item"
+press Return
+point "640 512"
+read -r x1 y1 x2 y2 < <("$pair_pixels" mahjong/classic.tab 1280 1024 stderr.txt)
+if [ -n "${x2:-}" ]; then
+  point "$x1 $y1"; xdotool click 1; sleep 0.3
+  point "$x2 $y2"; xdotool click 1; sleep 0.3
+fi
+press Escape
+point "$quit_item"
+press Return
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^http://scores\.test/hiscore2003\.php$' 2>/dev/null | head -1)
+if [ -z "$dialog" ]; then
+  fail "no high-score dialog to log out from"
+else
+  kill -TERM "$game_pid"
+  wait_game; code=$?
+  [ "$code" = 143 ] || fail "SIGTERM under the dialog: exit code $code, expected 143"
+  [ -s opened.txt ] && fail "SIGTERM under the dialog sent $(cat opened.txt)"
+fi
 
 # Effects and music went to the disk writer.
 rms=$(sox run2.wav -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
