@@ -131,19 +131,6 @@ std::optional<FontFile> findByFamily(const std::string& face) {
     return found;
 }
 
-bool familyInstalled(const std::string& face) {
-    FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString,
-                                        reinterpret_cast<const FcChar8*>(face.c_str()), nullptr);
-    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
-    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
-    const bool installed = fonts != nullptr && fonts->nfont > 0;
-    if (fonts != nullptr)
-        FcFontSetDestroy(fonts);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
-    return installed;
-}
-
 // Faces the game names that a Linux desktop seldom has, with the installed face
 // closest in shape. Impact is a heavy condensed sans: the heads-up panel is
 // sized for its narrow figures, which a regular-width face would overrun.
@@ -152,12 +139,12 @@ struct StandIn {
     const char* fullName;
 };
 constexpr StandIn standIns[] = {{"Impact", "Nimbus Sans Narrow Bold"},
-                                 {"Impact", "DejaVu Sans Condensed Bold"}};
+                                {"Impact", "DejaVu Sans Condensed Bold"}};
 
 // The first installed stand-in, tried in the table's order.
 std::optional<FontFile> findStandIn(const std::string& face) {
     for (const StandIn& standIn : standIns)
-        if (sameName(face.c_str(), standIn.face) && !familyInstalled(face))
+        if (sameName(face.c_str(), standIn.face) && !fontFamilyInstalled(face.c_str()))
             if (std::optional<FontFile> file = findByFullName(standIn.fullName))
                 return file;
     return std::nullopt;
@@ -325,4 +312,19 @@ void GLFont::release() {
     if (listBase != 0)
         glDeleteLists(listBase, kListCount);
     listBase = 0;
+}
+
+bool fontFamilyInstalled(const char* family) {
+    if (!FcInit())
+        return false;
+    FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString,
+                                        reinterpret_cast<const FcChar8*>(family), nullptr);
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    const bool installed = fonts != nullptr && fonts->nfont > 0;
+    if (fonts != nullptr)
+        FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return installed;
 }

@@ -3,6 +3,9 @@
 #include <cstdint>
 
 struct SDL_Window;
+
+// Whether fontconfig knows a family of exactly that name (not a substitute).
+bool fontFamilyInstalled(const char* family);
 class RGBAImage;
 
 // A system font turned into 256 OpenGL display lists, one a character code
